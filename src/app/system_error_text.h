@@ -1,0 +1,9 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The system's text for an error code, without the trailing line break and period
+// that the system adds, so it can stand inside a sentence of ours.
+std::wstring systemErrorText(DWORD error);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ui/widgets/window.h"
+#include "ui/widgets/windowless_host.h"
+
+// A top-level window of a fixed client size, opened centred on the screen, whose
+// client surface holds windowless controls.
+class Form : public Window {
+ public:
+  Form(const wchar_t* className, const wchar_t* caption, int clientWidth, int clientHeight,
+       const Theme& theme);
+
+  WindowlessHost& windowless() { return windowless_; }
+
+ protected:
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  WindowlessHost windowless_;
+  HWND focusWhileInactive_ = nullptr;
+};
