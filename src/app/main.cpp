@@ -18,7 +18,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   TForm1 Form1(theme);
   if (!Form1.turnedAway()) {
     ShowWindow(Form1.hwnd(), showCommand);
-    SetFocus(GetNextDlgTabItem(Form1.hwnd(), nullptr, FALSE));
+    SetFocus(Form1.initialFocus());
   }
 
   MSG message;

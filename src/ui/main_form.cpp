@@ -17,10 +17,35 @@
 #include "automation/send_macro.h"
 #include "build_config.h"
 #include "ui/layout_selector.h"
+#include "ui/stored_picture.h"
+#include "ui/widgets/image.h"
 
 namespace {
+
 constexpr UINT_PTR kTimer5Id = 5;
 constexpr UINT kRefreshIntervalMs = 1000;
+
+SIZE clientSizeOf(std::wstring_view control) {
+  if (control.empty()) return {kMainFormClientWidth, kMainFormClientHeight};
+  for (const ControlRecord& record : mainFormLayout()) {
+    if (record.name == control) return {record.width, record.height};
+  }
+  return {};
+}
+
+// Only the part of a picture inside its parent is ever seen, so only that part is
+// decoded and kept: the background shows 422 x 216 of its 1920 x 1200 pixels.
+std::unique_ptr<Image> makeImage(const ControlRecord& record, const Theme& theme) {
+  const SIZE area = clientSizeOf(record.parent);
+  const int left = std::max(record.left, 0);
+  const int top = std::max(record.top, 0);
+  const int right = std::min<int>(record.left + record.width, area.cx);
+  const int bottom = std::min<int>(record.top + record.height, area.cy);
+  const PictureCrop crop{left - record.left, top - record.top, right - left, bottom - top};
+  return std::make_unique<Image>(theme.scale(left, top, right - left, bottom - top),
+                                 decodeJpeg(storedPicture(record.picture), crop));
+}
+
 }  // namespace
 
 TForm1::TForm1(const Theme& theme)
@@ -68,6 +93,8 @@ void TForm1::buildControls(const Theme& theme) {
         break;
       }
       case ControlKind::Image:
+        // A picture that cannot be read is reported, and the window goes on without it.
+        runReportingErrors(hwnd(), [&] { surface.add(makeImage(record, theme)); });
         break;
     }
   }

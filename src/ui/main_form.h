@@ -25,6 +25,10 @@ class TForm1 : public Form {
   // A second copy of the program turns itself away during creation.
   bool turnedAway() const { return turnedAway_; }
 
+  // The window opens with the focus on the chosen layout's box: the spacing boxes
+  // are changed with the buttons, not typed into.
+  HWND initialFocus() const { return layoutBoxes_.front()->hwnd(); }
+
   void FormCreate();
   void FormClose();
   void WMHotKey(LPARAM lParam);

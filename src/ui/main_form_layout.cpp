@@ -13,6 +13,7 @@ constexpr wchar_t kStatusText[] =
     L"淘宝店：" QUORLEN_SHOP_ADDRESS L"  纯天然化妆品，全场包邮！赠送神秘礼品~";
 
 const ControlRecord kLayout[] = {
+    {Image, L"Image1", L"", -8, -56, 1920, 1200, L"", L"", nullptr, false, L"BACKGROUND"},
     {SpeedButton, L"bsSkinSpeedButton2", L"", 369, 163, 51, 26, L"退出", L"toolbutton", &TForm1::bsSkinSpeedButton2Click},
     {SpeedButton, L"bsSkinSpeedButton3", L"", 291, 163, 73, 26, L"进入淘宝店", L"toolbutton", &TForm1::bsSkinSpeedButton3Click},
     {StatusBar, L"bsSkinStatusBar1", L"", 0, 195, 422, 21, L"", L"statusbar"},
@@ -21,6 +22,8 @@ const ControlRecord kLayout[] = {
     {Panel, L"bsSkinPanel1", L"", 314, 35, 82, 82, L"", L"panel"},
     {Panel, L"bsSkinPanel2", L"", 300, 126, 110, 29, L"", L"panel"},
     {StatusPanel, L"bsSkinStatusPanel1", L"bsSkinStatusBar1", 0, 0, 422, 21, kStatusText, L"statuspanel"},
+    {Image, L"Image2", L"bsSkinPanel1", -2, -2, 85, 85, L"", L"", nullptr, false, L"CODE"},
+    {Image, L"Image3", L"bsSkinPanel2", -2, 0, 113, 30, L"", L"", nullptr, false, L"BANNER"},
     {Label, L"Label1", L"bsSkinGroupBox5", 19, 133, 106, 16, L"恢复默认设置", L""},
     {Label, L"Label2", L"bsSkinGroupBox5", 17, 66, 107, 16, L"左右间距调整", L""},
     {Label, L"Label3", L"bsSkinGroupBox5", 18, 99, 119, 13, L"上下间距调整", L""},

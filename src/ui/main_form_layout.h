@@ -18,7 +18,8 @@ struct ControlRecord {
   std::wstring_view text;
   std::wstring_view skinElement;
   void (TForm1::*handler)() = nullptr;
-  bool checked = false;  // check boxes: the state at start
+  bool checked = false;             // check boxes: the state at start
+  const wchar_t* picture = nullptr;  // images: the name of the stored picture
 };
 
 // The main window's client area, 422 x 216, and its controls in creation order.
