@@ -7,7 +7,8 @@
 
 // Integer texts as the spacing boxes hold them: leading blanks (spaces only), an
 // optional sign, then decimal digits or "$", "x", "X", "0x", "0X" and one to eight
-// hex digits taken as a 32-bit pattern; nothing may follow the digits.
+// hex digits taken as a 32-bit pattern, the sign applied after it ("$FFFFFFFF" is
+// -1, "-$FFFFFFFF" is 1); nothing may follow the digits, not even a blank.
 std::optional<std::int32_t> tryParseIntegerText(std::wstring_view text);
 
 // As above, but a rejected text throws AppError "'<text>' is not a valid integer value".
