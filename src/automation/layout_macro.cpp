@@ -17,12 +17,12 @@ constexpr std::uint8_t kKeyE = 0x45;
 constexpr std::uint8_t kKeyJ = 0x4A;
 constexpr std::uint8_t kKeyV = 0x56;
 
-MacroStep tap(std::uint8_t key) { return {MacroStepKind::Tap, 0, key, 0}; }
-MacroStep chord(std::uint8_t modifier, std::uint8_t key) {
+constexpr MacroStep tap(std::uint8_t key) { return {MacroStepKind::Tap, 0, key, 0}; }
+constexpr MacroStep chord(std::uint8_t modifier, std::uint8_t key) {
   return {MacroStepKind::Chord, modifier, key, 0};
 }
-MacroStep run(std::uint8_t key, std::uint32_t count) { return {MacroStepKind::Run, 0, key, count}; }
-const MacroStep kCopy = chord(kControl, kKeyJ);
+constexpr MacroStep run(std::uint8_t key, std::uint32_t count) { return {MacroStepKind::Run, 0, key, count}; }
+constexpr MacroStep kCopy = chord(kControl, kKeyJ);
 
 // max(0, spacing + offset), formed in 64 bits so a very negative spacing cannot
 // wrap into a huge run, and capped so a very large one cannot freeze the window.
