@@ -159,7 +159,9 @@ TEST(JpegPictureTest, GivesPixelsInBlueGreenRedOpaqueOrder) {
     for (const auto& [x, colour] : samples) {
       const std::vector<int> expected = {colour.blue, colour.green, colour.red, 0xFF};
       const std::vector<int> actual = pixelAt(picture, x, 8);
-      for (int i = 0; i < 4; ++i) EXPECT_NEAR(actual[i], expected[i], 6) << "x " << x << " byte " << i;
+      for (int i = 0; i < 4; ++i) {
+        EXPECT_NEAR(actual[i], expected[i], 6) << "x " << x << " byte " << i;
+      }
     }
   }
 }
