@@ -16,6 +16,9 @@ int screenDpi() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   const Theme theme(screenDpi());
   TForm1 Form1(theme);
+  const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+  SendMessageW(Form1.hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(Form1.hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   if (!Form1.turnedAway()) {
     ShowWindow(Form1.hwnd(), showCommand);
     SetFocus(Form1.initialFocus());
