@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "ui/main_form.h"
+#include "ui/skin/skin.h"
 
 namespace {
 
@@ -11,10 +12,19 @@ int screenDpi() {
   return dpi;
 }
 
+// The stored skin is read once, before the window is built. A damaged one is
+// reported, and the window goes on in plain drawing with the system's frame.
+std::unique_ptr<const Skin> readSkinReportingErrors() {
+  std::unique_ptr<const Skin> skin;
+  runReportingErrors(nullptr, [&] { skin = loadStoredSkin(); });
+  return skin;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-  const Theme theme(screenDpi());
+  const std::unique_ptr<const Skin> skin = readSkinReportingErrors();
+  const Theme theme(screenDpi(), skin.get());
   TForm1 Form1(theme);
   const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
   SendMessageW(Form1.hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));

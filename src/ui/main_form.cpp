@@ -25,12 +25,49 @@ namespace {
 constexpr UINT_PTR kTimer5Id = 5;
 constexpr UINT kRefreshIntervalMs = 1000;
 
+const ControlRecord* findRecord(std::wstring_view name) {
+  for (const ControlRecord& record : mainFormLayout()) {
+    if (record.name == name) return &record;
+  }
+  return nullptr;
+}
+
 SIZE clientSizeOf(std::wstring_view control) {
   if (control.empty()) return {kMainFormClientWidth, kMainFormClientHeight};
-  for (const ControlRecord& record : mainFormLayout()) {
-    if (record.name == control) return {record.width, record.height};
+  const ControlRecord* record = findRecord(control);
+  return record ? SIZE{record->width, record->height} : SIZE{};
+}
+
+// The layout scales as one picture: each edge is scaled where it lies in the client
+// area, so a control that fills its parent at 96 DPI (the status panel) still fills
+// it at any other, where scaling the parent and the child apart could miss by one.
+RECT scaledBounds(std::wstring_view parent, int left, int top, int width, int height, const Theme& theme) {
+  POINT origin{0, 0};
+  for (const ControlRecord* record = findRecord(parent); record; record = findRecord(record->parent)) {
+    origin.x += record->left;
+    origin.y += record->top;
   }
-  return {};
+  RECT bounds = theme.scale(origin.x + left, origin.y + top, width, height);
+  OffsetRect(&bounds, -theme.scale(origin.x), -theme.scale(origin.y));
+  return bounds;
+}
+
+// A child window is created below its siblings, and the dialog manager tabs through
+// them from the top down. Of two overlapping controls the later one lies on top, so
+// one that overlaps a sibling built before it is raised. Only "2寸6张" does, by two
+// rows of "2寸4张"; it ends the tab cycle, and raising it leaves the cycle as it is.
+void raiseOverEarlierSiblings(HWND control) {
+  RECT own;
+  GetWindowRect(control, &own);
+  for (HWND sibling = GetWindow(control, GW_HWNDFIRST); sibling && sibling != control;
+       sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+    RECT other, common;
+    GetWindowRect(sibling, &other);
+    if (IntersectRect(&common, &own, &other)) {
+      SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      return;
+    }
+  }
 }
 
 // Only the part of a picture inside its parent is ever seen, so only that part is
@@ -42,14 +79,15 @@ std::unique_ptr<Image> makeImage(const ControlRecord& record, const Theme& theme
   const int right = std::min<int>(record.left + record.width, area.cx);
   const int bottom = std::min<int>(record.top + record.height, area.cy);
   const PictureCrop crop{left - record.left, top - record.top, right - left, bottom - top};
-  return std::make_unique<Image>(theme.scale(left, top, right - left, bottom - top),
+  return std::make_unique<Image>(scaledBounds(record.parent, left, top, right - left, bottom - top, theme),
                                  decodeJpeg(storedPicture(record.picture), crop));
 }
 
 }  // namespace
 
 TForm1::TForm1(const Theme& theme)
-    : Form(L"TForm1", QUORLEN_APP_TITLE, kMainFormClientWidth, kMainFormClientHeight, theme),
+    : Form(L"TForm1", QUORLEN_APP_TITLE, kMainFormClientWidth, kMainFormClientHeight, kMainFormBorderIcons,
+           theme),
       settingsPath_(settingsFilePath()) {
   buildControls(theme);
   Timer5.emplace(hwnd(), kTimer5Id, kRefreshIntervalMs);
@@ -61,7 +99,7 @@ void TForm1::buildControls(const Theme& theme) {
     Container* parent = record.parent.empty() ? nullptr : containers_.find(record.parent)->second.get();
     const HWND parentWindow = parent ? parent->hwnd() : hwnd();
     WindowlessHost& surface = parent ? parent->windowless() : windowless();
-    const RECT bounds = theme.scale(record.left, record.top, record.width, record.height);
+    const RECT bounds = scaledBounds(record.parent, record.left, record.top, record.width, record.height, theme);
     const std::wstring name(record.name);
     const std::wstring text(record.text);
     const std::wstring element(record.skinElement);
@@ -81,14 +119,17 @@ void TForm1::buildControls(const Theme& theme) {
       case ControlKind::StatusPanel:
         containers_[name] =
             std::make_unique<Container>(record.kind, parentWindow, bounds, text, element, theme);
+        raiseOverEarlierSiblings(containers_[name]->hwnd());
         break;
       case ControlKind::Edit:
         edits_[name] = std::make_unique<Edit>(parentWindow, bounds, text, theme);
+        raiseOverEarlierSiblings(edits_[name]->hwnd());
         break;
       case ControlKind::CheckBox: {
         auto box = std::make_unique<CheckBox>(parentWindow, bounds, text, record.checked, theme);
         // Attached after the initial state, so building the window runs no handler.
         box->setOnClick(handler);
+        raiseOverEarlierSiblings(box->hwnd());
         checkBoxes_[name] = std::move(box);
         break;
       }
@@ -232,7 +273,8 @@ LRESULT TForm1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       WMHotKey(lParam);
       return 0;
     case WM_TIMER:
-      if (wParam == kTimer5Id) onTimerTick();
+      if (wParam != kTimer5Id) return Form::onMessage(message, wParam, lParam);
+      onTimerTick();
       return 0;
     case WM_CLOSE:
       // A failed save leaves the handler with an error report and keeps the

@@ -1,5 +1,7 @@
 #include "ui/widgets/container.h"
 
+#include <algorithm>
+
 #include "ui/widgets/paint_buffer.h"
 
 namespace {
@@ -15,6 +17,8 @@ const wchar_t* className(ControlKind kind) {
 }
 
 constexpr int kCaptionHeight = 22;
+// Text keeps this far from the left and right edges of its strip.
+constexpr int kCaptionTextInset = 4;
 
 }  // namespace
 
@@ -28,35 +32,46 @@ Container::Container(ControlKind kind, HWND parent, const RECT& bounds, std::wst
          WS_EX_CONTROLPARENT, bounds, parent);
 }
 
+// Draws the element's picture part over `box`; without a skin, a plain face and,
+// where `framed`, a frame around it.
+void Container::paintPart(HDC dc, std::string_view part, const RECT& box, COLORREF plainFace,
+                          bool framed) const {
+  if (theme_.drawPart(dc, element_, part, box)) return;
+  fillRect(dc, box, plainFace);
+  if (framed) frameRect(dc, box, theme_.element(element_).frame);
+}
+
 void Container::paintBackground(HDC dc, const RECT& client) const {
   const ElementStyle& style = theme_.element(element_);
-  fillRect(dc, client, style.face);
   switch (kind_) {
     case ControlKind::GroupBox: {
       RECT caption = client;
-      caption.bottom = theme_.scale(kCaptionHeight);
-      fillRect(dc, caption, RGB(20, 44, 20));
-      InflateRect(&caption, -theme_.scale(4), 0);
+      caption.bottom = std::min<LONG>(theme_.scale(kCaptionHeight), client.bottom);
+      RECT body = client;
+      body.top = caption.bottom;
+      paintPart(dc, "frame", body, style.face, true);
+      paintPart(dc, "caption", caption, RGB(20, 44, 20), false);
+      InflateRect(&caption, -theme_.scale(kCaptionTextInset), 0);
       drawTextLine(dc, text_.c_str(), caption, theme_.elementFont(element_), style.text,
-                   (style.align == TextAlign::Centre ? DT_CENTER : DT_LEFT) | DT_VCENTER);
-      frameRect(dc, client, style.frame);
+                   alignmentFormat(style.align) | DT_VCENTER);
       break;
     }
     case ControlKind::StatusPanel:
-      drawTextLine(dc, text_.c_str(), RECT{theme_.scale(4), 0, client.right, client.bottom},
+      paintPart(dc, "frame", client, style.face, true);
+      drawTextLine(dc, text_.c_str(), RECT{theme_.scale(kCaptionTextInset), 0, client.right, client.bottom},
                    theme_.elementFont(element_), style.text, DT_LEFT | DT_VCENTER);
-      frameRect(dc, client, style.frame);
       break;
     case ControlKind::Panel:
-      frameRect(dc, client, style.frame);
+      paintPart(dc, "frame", client, style.face, true);
       break;
     default:
+      paintPart(dc, "frame", client, style.face, false);
       break;
   }
 }
 
 LRESULT Container::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (windowless_.handleMouse(hwnd(), message, lParam)) return message == WM_SETCURSOR;
+  if (windowless_.handleMessage(hwnd(), message, wParam, lParam)) return message == WM_SETCURSOR;
   switch (message) {
     case WM_ERASEBKGND:
       return 1;

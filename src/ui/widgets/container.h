@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "ui/widgets/control_kind.h"
 #include "ui/widgets/window.h"
@@ -21,6 +22,7 @@ class Container : public Window {
 
  private:
   void paintBackground(HDC dc, const RECT& client) const;
+  void paintPart(HDC dc, std::string_view part, const RECT& box, COLORREF plainFace, bool framed) const;
 
   ControlKind kind_;
   std::wstring text_;

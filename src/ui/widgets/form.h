@@ -1,14 +1,18 @@
 #pragma once
 
+#include <optional>
+
+#include "ui/frame/skinned_frame.h"
 #include "ui/widgets/window.h"
 #include "ui/widgets/windowless_host.h"
 
 // A top-level window of a fixed client size, opened centred on the screen, whose
-// client surface holds windowless controls.
+// client surface holds windowless controls. With a skin its frame is the skin's;
+// without one it keeps the system's caption and borders.
 class Form : public Window {
  public:
   Form(const wchar_t* className, const wchar_t* caption, int clientWidth, int clientHeight,
-       const Theme& theme);
+       const BorderIcons& icons, const Theme& theme);
 
   WindowlessHost& windowless() { return windowless_; }
 
@@ -17,5 +21,6 @@ class Form : public Window {
 
  private:
   WindowlessHost windowless_;
+  std::optional<SkinnedFrame> frame_;
   HWND focusWhileInactive_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "ui/widgets/fade.h"
 #include "ui/widgets/theme.h"
 
 // A control without a window of its own: its parent draws it and, for buttons,
@@ -41,8 +42,9 @@ class SpeedButton : public WindowlessControl {
 
   void paint(HDC dc, const Theme& theme) const override;
   void click() const { if (onClick_) onClick_(); }
+  const std::wstring& element() const { return element_; }
 
-  bool hot = false;   // the mouse is over it
+  Fade hover;         // towards active while the mouse is over it
   bool down = false;  // pressed, and the mouse is over it
 
  private:

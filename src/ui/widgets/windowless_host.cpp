@@ -18,20 +18,35 @@ void WindowlessHost::repaint(HWND hwnd, const SpeedButton* button) {
   if (button) InvalidateRect(hwnd, &button->bounds(), FALSE);
 }
 
+void WindowlessHost::fadeTo(HWND hwnd, SpeedButton& button, bool active) {
+  button.hover.aim(active, theme_.element(button.element()).fades);
+  repaint(hwnd, &button);
+  if (button.hover.moving()) SetTimer(hwnd, kControlFadeTimer, Fade::kTickMs, nullptr);
+}
+
+void WindowlessHost::stepFades(HWND hwnd) {
+  bool moving = false;
+  for (const auto& button : buttons_) {
+    if (!button->hover.moving()) continue;
+    button->hover.step();
+    repaint(hwnd, button.get());
+    moving = moving || button->hover.moving();
+  }
+  if (!moving) KillTimer(hwnd, kControlFadeTimer);
+}
+
 void WindowlessHost::setHot(HWND hwnd, SpeedButton* button) {
   if (button == hot_) return;
-  if (hot_) hot_->hot = false;
-  repaint(hwnd, hot_);
+  if (hot_) fadeTo(hwnd, *hot_, false);
   hot_ = button;
   if (hot_) {
-    hot_->hot = true;
-    repaint(hwnd, hot_);
+    fadeTo(hwnd, *hot_, true);
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
     TrackMouseEvent(&track);
   }
 }
 
-bool WindowlessHost::handleMouse(HWND hwnd, UINT message, LPARAM lParam) {
+bool WindowlessHost::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
     case WM_SETCURSOR: {
@@ -75,6 +90,10 @@ bool WindowlessHost::handleMouse(HWND hwnd, UINT message, LPARAM lParam) {
         repaint(hwnd, pressed_);
         pressed_ = nullptr;
       }
+      return true;
+    case WM_TIMER:
+      if (wParam != kControlFadeTimer) return false;
+      stepFades(hwnd);
       return true;
     default:
       return false;

@@ -20,12 +20,15 @@ class WindowlessHost {
 
   void paint(HDC dc) const;
 
-  // Handles the mouse and cursor messages of `hwnd`; true when it took the message.
-  bool handleMouse(HWND hwnd, UINT message, LPARAM lParam);
+  // Handles the mouse and cursor messages of `hwnd` and the ticks of the buttons'
+  // fades; true when it took the message.
+  bool handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   SpeedButton* buttonAt(POINT point) const;
   void setHot(HWND hwnd, SpeedButton* button);
+  void fadeTo(HWND hwnd, SpeedButton& button, bool active);
+  void stepFades(HWND hwnd);
   static void repaint(HWND hwnd, const SpeedButton* button);
 
   const Theme& theme_;

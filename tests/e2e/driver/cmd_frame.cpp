@@ -97,7 +97,14 @@ int screenSize(const Args&, Output& out) {
 
 int windowState(const Args& args, Output& out) {
   HWND hwnd = existingWindow(args);
-  out.line(IsIconic(hwnd) ? L"minimized" : IsZoomed(hwnd) ? L"maximized" : L"normal");
+  const auto state = [hwnd] { return IsIconic(hwnd) ? L"minimized" : IsZoomed(hwnd) ? L"maximized" : L"normal"; };
+  if (!args.positional().empty()) {
+    const std::wstring wanted = args.at(0);
+    if (!waitUntil(args.timeoutMs(), [&] { return state() == wanted; }))
+      throw Failure(L"the window is " + std::wstring(state()) + L", not " + wanted + L", after " +
+                    std::to_wstring(args.timeoutMs()) + L" ms");
+  }
+  out.line(state());
   return 0;
 }
 

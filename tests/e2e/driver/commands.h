@@ -52,3 +52,25 @@ int screenSize(const Args& args, Output& out);
 int windowState(const Args& args, Output& out);
 int waitColour(const Args& args, Output& out);
 int replaceResource(const Args& args, Output& out);
+
+// The client area's contents: the window at a point, its picture, the top-level windows.
+int hitWindow(const Args& args, Output& out);
+int clientScreenshot(const Args& args, Output& out);
+int moveMouse(const Args& args, Output& out);
+int listTopLevelWindows(const Args& args, Output& out);
+
+// Programs: a recorder of its own command line, and start-up timing.
+int echoArguments(const Args& args, Output& out);
+int timeStart(const Args& args, Output& out);
+
+// The spacing and layout scenarios: control texts, the set of open boxes, clicks
+// that wait until they are taken, a settings file held open, the system's error texts; the stand-in's key log
+// followed line by line, and the bench's stopwatch on it.
+int printText(const Args& args, Output& out);
+int listBoxes(const Args& args, Output& out);
+int closeBox(const Args& args, Output& out);
+int clickHeld(const Args& args, Output& out);
+int holdFile(const Args& args, Output& out);
+int systemErrorText(const Args& args, Output& out);
+int waitLines(const Args& args, Output& out);
+int timeKeys(const Args& args, Output& out);
