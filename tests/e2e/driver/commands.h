@@ -53,7 +53,8 @@ int windowState(const Args& args, Output& out);
 int waitColour(const Args& args, Output& out);
 int replaceResource(const Args& args, Output& out);
 
-// The client area's contents: the window at a point, its picture, the top-level windows.
+// The client area's contents: the window at a point, its picture, the top-level windows;
+// the mouse moved away before a window opens.
 int hitWindow(const Args& args, Output& out);
 int clientScreenshot(const Args& args, Output& out);
 int moveMouse(const Args& args, Output& out);
