@@ -7,6 +7,8 @@ std::wstring systemErrorText(DWORD error) {
       nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
   std::wstring text(buffer, length);
   LocalFree(buffer);
-  while (!text.empty() && (text.back() <= L' ' || text.back() == L'.')) text.pop_back();
+  while (!text.empty() && (text.back() <= L' ' || text.back() == L'.' || text.back() == L'\u3002')) {
+    text.pop_back();
+  }
   return text;
 }

@@ -57,6 +57,7 @@ not_an_integer() { printf "'%s' is not a valid integer value.\n" "$1"; }
 file_report() {
   local reason
   reason=$(drv system-error "$2")
+  reason=${reason%。}
   printf '%s "%s". %s.\n' "$1" "$(winpath "$scratch/$SETTINGS_NAME")" "${reason%.}"
 }
 

@@ -54,8 +54,8 @@ expect_eq() {
 # expect_bytes FILE FORMAT WHAT: FILE holds exactly the bytes printf FORMAT gives.
 expect_bytes() {
   # shellcheck disable=SC2059
-  printf "$2" | cmp -s - "$1" && return 0
-  fail "$3: expected bytes [$(printf "$2" | od -An -c | tr -s ' ')], got [$(od -An -c "$1" | tr -s ' ')]"
+  printf -- "$2" | cmp -s - "$1" && return 0
+  fail "$3: expected bytes [$(printf -- "$2" | od -An -c | tr -s ' ')], got [$(od -An -c "$1" | tr -s ' ')]"
 }
 
 # --- the session: Xvfb, locale, prefix ---------------------------------------
