@@ -8,18 +8,6 @@
 
 namespace {
 
-constexpr wchar_t kDialogClass[] = L"#32770";
-constexpr int kTextId = 0xFFFF;
-
-// The message text lives in the Static control whose id is 0xFFFF; the id is a
-// 16-bit word in the dialog template, so compare only that word.
-std::wstring boxText(HWND box) {
-  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if ((GetDlgCtrlID(child) & 0xFFFF) == kTextId) return controlText(child);
-  }
-  return L"";
-}
-
 void pressOk(HWND box, const std::wstring& how, DWORD timeoutMs) {
   HWND ok = GetDlgItem(box, IDOK);
   if (!ok) throw Failure(L"the box has no OK button");

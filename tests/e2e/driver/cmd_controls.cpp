@@ -10,18 +10,6 @@
 
 namespace {
 
-constexpr wchar_t kDialogClass[] = L"#32770";
-constexpr int kTextId = 0xFFFF;
-
-// The message text lives in the Static control whose id is 0xFFFF (a 16-bit word
-// in the dialog template).
-std::wstring boxText(HWND box) {
-  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if ((GetDlgCtrlID(child) & 0xFFFF) == kTextId) return controlText(child);
-  }
-  return L"";
-}
-
 // Hidden boxes count too: one that is being opened is already one too many.
 std::vector<HWND> boxesCaptioned(const std::wstring& caption) {
   return findTopLevelWindows({caption, kDialogClass, false});

@@ -78,3 +78,13 @@ std::wstring processExeName(DWORD processId) {
   CloseHandle(snapshot);
   return name;
 }
+
+std::wstring boxText(HWND box) {
+  // The text lives in the Static control whose id is 0xFFFF; the id is a 16-bit
+  // word in the dialog template, so compare only that word.
+  constexpr int kTextId = 0xFFFF;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if ((GetDlgCtrlID(child) & 0xFFFF) == kTextId) return controlText(child);
+  }
+  return L"";
+}

@@ -24,6 +24,12 @@ std::wstring captionText(HWND hwnd);
 // is marshalled across processes; GetWindowText would return only captions there).
 std::wstring controlText(HWND hwnd);
 
+// Message boxes are dialogs of this class.
+inline constexpr wchar_t kDialogClass[] = L"#32770";
+
+// The text of a message box.
+std::wstring boxText(HWND box);
+
 // Screen rectangle of the client area.
 RECT clientRectOnScreen(HWND hwnd);
 
