@@ -2,20 +2,9 @@
 
 #include <algorithm>
 
-namespace {
+#include "automation/virtual_keys.h"
 
-constexpr std::uint8_t kControl = 0x11;
-constexpr std::uint8_t kAlt = 0x12;
-constexpr std::uint8_t kLeft = 0x25;
-constexpr std::uint8_t kUp = 0x26;
-constexpr std::uint8_t kRight = 0x27;
-constexpr std::uint8_t kDown = 0x28;
-constexpr std::uint8_t kKey0 = 0x30;
-constexpr std::uint8_t kKey9 = 0x39;
-constexpr std::uint8_t kKeyA = 0x41;
-constexpr std::uint8_t kKeyE = 0x45;
-constexpr std::uint8_t kKeyJ = 0x4A;
-constexpr std::uint8_t kKeyV = 0x56;
+namespace {
 
 constexpr MacroStep tap(std::uint8_t key) { return {MacroStepKind::Tap, 0, key, 0}; }
 constexpr MacroStep chord(std::uint8_t modifier, std::uint8_t key) {

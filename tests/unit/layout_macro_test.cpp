@@ -12,18 +12,9 @@
 #include <vector>
 
 #include "automation/send_macro.h"
+#include "automation/virtual_keys.h"
 
 namespace {
-
-constexpr std::uint8_t kControl = 0x11;
-constexpr std::uint8_t kAlt = 0x12;
-constexpr std::uint8_t kLeft = 0x25;
-constexpr std::uint8_t kUp = 0x26;
-constexpr std::uint8_t kRight = 0x27;
-constexpr std::uint8_t kDown = 0x28;
-constexpr std::uint8_t kKey0 = 0x30;
-constexpr std::uint8_t kKeyJ = 0x4A;
-constexpr std::uint8_t kKeyV = 0x56;
 
 constexpr std::int32_t kMinSpacing = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMaxSpacing = std::numeric_limits<std::int32_t>::max();

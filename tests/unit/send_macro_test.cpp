@@ -12,18 +12,9 @@
 #include <vector>
 
 #include "automation/layout_macro.h"
+#include "automation/virtual_keys.h"
 
 namespace {
-
-constexpr std::uint8_t kControl = 0x11;
-constexpr std::uint8_t kAlt = 0x12;
-constexpr std::uint8_t kUp = 0x26;
-constexpr std::uint8_t kRight = 0x27;
-constexpr std::uint8_t kDown = 0x28;
-constexpr std::uint8_t kKeyA = 0x41;
-constexpr std::uint8_t kKeyE = 0x45;
-constexpr std::uint8_t kKeyJ = 0x4A;
-constexpr std::uint8_t kKeyV = 0x56;
 
 constexpr KeyAction Down(std::uint8_t key) { return {key, false}; }
 constexpr KeyAction Up(std::uint8_t key) { return {key, true}; }
