@@ -22,11 +22,7 @@ source "$e2e/lib.sh"
 source "$e2e/controls_lib.sh"
 e2e_begin
 
-start_target photoshop photoshop_window Photoshop.exe
-log=$(target_log Photoshop.exe)
-start_quorlen quorlen
-wait_main_window main
-find_controls "$main"
+start_beside_photoshop
 wait_refresh "$lr_box" 106
 drv click-held --hwnd "${layout_box[1寸12张]}" "${LAYOUT_BOX_POINT[@]}"
 actions=$(count_lines "$(expected_keys OneInchTwelve 106 141)")

@@ -136,3 +136,14 @@ expect_keys() {
 }
 
 count_lines() { if [ -z "$1" ]; then echo 0; else printf '%s\n' "$1" | wc -l; fi; }
+
+# start_beside_photoshop: starts the stand-in "Photoshop.exe" (photoshop,
+# photoshop_window, its key log in log), then quorlen (quorlen, main) and finds
+# quorlen's controls.
+start_beside_photoshop() {
+  start_target photoshop photoshop_window Photoshop.exe
+  log=$(target_log Photoshop.exe)
+  start_quorlen quorlen
+  wait_main_window main
+  find_controls "$main"
+}

@@ -7,11 +7,7 @@ source "$(dirname "$0")/../lib.sh"
 source "$(dirname "$0")/../controls_lib.sh"
 e2e_begin
 
-start_target photoshop photoshop_window Photoshop.exe
-log=$(target_log Photoshop.exe)
-start_quorlen quorlen
-wait_main_window main
-find_controls "$main"
+start_beside_photoshop
 wait_refresh "$lr_box" 106
 
 prologue=$(expected_keys NoLayout 106 141)

@@ -8,11 +8,7 @@ e2e_begin
 
 # A longer layout than with the defaults leaves a wide window for the second Ctrl+F.
 printf '300\r\n300\r\n' >"$scratch/$SETTINGS_NAME"
-start_target photoshop photoshop_window Photoshop.exe
-log=$(target_log Photoshop.exe)
-start_quorlen quorlen
-wait_main_window main
-find_controls "$main"
+start_beside_photoshop
 wait_refresh "$lr_box" 300
 
 layout=$(expected_keys OneInchNine 300 300)

@@ -8,11 +8,7 @@ source "$(dirname "$0")/../controls_lib.sh"
 e2e_begin
 
 printf '120\r\nabc\r\n' >"$scratch/$SETTINGS_NAME"
-start_target photoshop photoshop_window Photoshop.exe
-log=$(target_log Photoshop.exe)
-start_quorlen quorlen
-wait_main_window main
-find_controls "$main"
+start_beside_photoshop
 report=$(q "$(not_an_integer abc)")
 expect_eq "$(drv box --caption "$APP_TITLE")" "$report" "report of the refresh"
 

@@ -8,12 +8,7 @@ source "$(dirname "$0")/../controls_lib.sh"
 e2e_begin
 
 settings=$scratch/$SETTINGS_NAME
-start_target photoshop photoshop_window Photoshop.exe
-log=$(target_log Photoshop.exe)
-
-start_quorlen quorlen
-wait_main_window main
-find_controls "$main"
+start_beside_photoshop
 wait_refresh "$lr_box" 106
 wait_refresh "$ud_box" 141
 expect_keys "$(layout_typed "$main" "$photoshop_window" "$log")" "$(expected_keys OneInchNine 106 141)" \
